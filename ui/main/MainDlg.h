@@ -10,15 +10,18 @@ class QCloseEvent;
 namespace keylume {
 
 class CoordButtonImage;
+class HidBackend;
 class HidDevice;
+class IHostServices;
 class IKeyboardHookListener;
+class SelectedKeyMap;
 
 // What the main window needs from start-up: the device backend (the Linux
 // hidraw backend or the simulated keyboard) and the host services that carry
 // out key assignments. Both are owned by the caller and outlive the window.
 struct MainDlgSetup {
-    void* hidBackend = nullptr;    // device/: the backend HidDevice and the monitor use
-    void* hostServices = nullptr;  // keys/: strokes, launches, session lock
+    HidBackend* hidBackend = nullptr;      // the keyboard's HID backend and its monitor
+    IHostServices* hostServices = nullptr;  // strokes, launches, session lock
 };
 
 // The utility's one main window: lighting page, keyboard picture, window
@@ -89,6 +92,7 @@ public:
 
     // For the key assignment page.
     CoordButtonImage* KeyboardPicture() const;
+    SelectedKeyMap& SelectedKeys();
     bool IsKeyboardOpen() const;
     HidDevice& Device();
     // The key assignment dialog while it is open (key events go to it while it
