@@ -150,6 +150,9 @@ class CoordButtonImage : public QWidget {
     QString positionsFile_;
     int selectionType_ = kSelectNone;
     ICoordButtonClickListener* listener_ = nullptr;
+    // Counts positions loads, so a press or release handler can tell that a
+    // listener replaced the buttons while it ran.
+    unsigned positionsGeneration_ = 0;
 };
 
 }  // namespace keylume
